@@ -1,0 +1,3 @@
+#include "platform/platform.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
