@@ -64,6 +64,10 @@ constexpr int TILE_RESOURCES[TILE_SLOTS] = {113, 117, 125, 121, 116, 120, 128, 1
 // the maze as the other left it. Nothing holds it across the synchronous send of an outcome or
 // across UpdateWindow: both wait for the other thread, which may need the lock meanwhile. A step
 // decides its outcome under the lock, records it in `outcome`, and sends only after releasing it.
+// MovePlayer, MoveMonster and MonsterStep take the lock themselves; ChaseDirection does not, and
+// is called under it. A thread may hold the lock at any point of its step, so no thread that uses
+// the maze is suspended or ended from outside: once `outcome` is set every step does nothing,
+// which halts the monster without touching its thread.
 // Walls, rowCount, colCount and grid never change once construction has ended.
 struct Maze {
   HBITMAP tiles[TILE_SLOTS];
