@@ -1,20 +1,41 @@
 #include "platform/standin.h"
 
+#include <cstdlib>
 #include <map>
 #include <mutex>
+#include <new>
 #include <set>
 
 namespace {
 
+// The stand-in keeps its records outside the C++ heap, so that tests counting or failing the
+// model's allocations see only the model's.
+template <typename T> struct RawAllocator {
+  using value_type = T;
+  RawAllocator() = default;
+  template <typename U> RawAllocator(const RawAllocator<U> &) {}
+  T *allocate(std::size_t n) {
+    if (void *block = std::malloc(n * sizeof(T)))
+      return static_cast<T *>(block);
+    std::abort();
+  }
+  void deallocate(T *block, std::size_t) { std::free(block); }
+  template <typename U> bool operator==(const RawAllocator<U> &) const { return true; }
+};
+
+template <typename T> using RawVector = std::vector<T, RawAllocator<T>>;
+template <typename K, typename V> using RawMap = std::map<K, V, std::less<K>, RawAllocator<std::pair<const K, V>>>;
+template <typename K> using RawSet = std::set<K, std::less<K>, RawAllocator<K>>;
+
 struct State {
   std::mutex lock;
   DWORD ticks = 0;
-  std::set<int> failingIds;
-  std::vector<int> loaded;
-  std::vector<int> deleted;
-  std::map<HBITMAP, int> live;
+  RawSet<int> failingIds;
+  RawVector<int> loaded;
+  RawVector<int> deleted;
+  RawMap<HBITMAP, int> live;
   std::uintptr_t nextHandle = 0x1000;
-  std::vector<standin::SentMessage> sent;
+  RawVector<standin::SentMessage> sent;
 };
 
 State &state() {
@@ -90,12 +111,12 @@ void FailBitmapLoad(int resourceId) {
 
 std::vector<int> LoadedBitmapIds() {
   std::lock_guard guard(state().lock);
-  return state().loaded;
+  return {state().loaded.begin(), state().loaded.end()};
 }
 
 std::vector<int> DeletedBitmapIds() {
   std::lock_guard guard(state().lock);
-  return state().deleted;
+  return {state().deleted.begin(), state().deleted.end()};
 }
 
 int LiveBitmaps() {
@@ -105,7 +126,7 @@ int LiveBitmaps() {
 
 std::vector<SentMessage> SentMessages() {
   std::lock_guard guard(state().lock);
-  return state().sent;
+  return {state().sent.begin(), state().sent.end()};
 }
 
 void ClearSentMessages() {

@@ -12,16 +12,5 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-# Make the prefix once; two first runs at the same time would both try.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
-  (
-    flock 9
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      wineboot -i >/dev/null 2>&1 || true
-      wineserver -w
-    fi
-  ) 9>"$WINEPREFIX.lock"
-fi
-
+"$root/tools/wine-prefix.sh" "$WINEPREFIX"
 exec wine "$@"

@@ -10,8 +10,10 @@ thread_local long allocationsBeforeFailure = -1;
 std::atomic<std::int64_t> liveBlocks{0};
 
 void *Allocate(std::size_t size) noexcept {
-  if (allocationsBeforeFailure == 0)
+  if (allocationsBeforeFailure == 0) {
+    allocationsBeforeFailure = -1; // one failure, then the heap works again
     return nullptr;
+  }
   if (allocationsBeforeFailure > 0)
     --allocationsBeforeFailure;
   void *block = std::malloc(size == 0 ? 1 : size);
