@@ -125,6 +125,8 @@ constexpr std::array<Tile, 16> kTiles{{
     {128, false, true, Picture::Monster},
 }};
 
+void PrintTo(const Tile &tile, std::ostream *out) { *out << "tile " << tile.id; }
+
 bool InStroke(const Tile &tile, int x, int y) { return (tile.left && x <= 3) || (tile.top && y <= 4); }
 
 Box PictureBox(const Tile &tile) {
@@ -224,6 +226,10 @@ constexpr std::array<Digit, 10> kDigits{{
     {102, 8, "abcdefg"},
     {105, 9, "abcdfg"},
 }};
+
+void PrintTo(const Digit &digit, std::ostream *out) {
+  *out << "bitmap " << digit.id << " (" << digit.shown << ")";
+}
 
 class DigitTest : public ::testing::TestWithParam<Digit> {};
 
