@@ -1,6 +1,7 @@
 // What the built program carries, read back from its file the way Windows reads it:
 //   res_exe_tests PATH-TO-clockmaze.exe
 #include "platform/platform.h"
+#include "tests/support/debug_print.h"
 
 #include <gtest/gtest.h>
 
@@ -265,18 +266,10 @@ TEST(ProgramFile, HoldsExactlyItsResourcesInTheirLanguages) {
   EXPECT_EQ(found, expected);
 }
 
-// GoogleTest also reports each failure through OutputDebugStringA, whose debug-print exception
-// brings the test process down under Wine on this emulated machine. Nothing listens for it here,
-// so take the exception as handled and carry on.
-LONG CALLBACK IgnoreDebugPrint(EXCEPTION_POINTERS *exception) {
-  return exception->ExceptionRecord->ExceptionCode == DBG_PRINTEXCEPTION_C ? EXCEPTION_CONTINUE_EXECUTION
-                                                                           : EXCEPTION_CONTINUE_SEARCH;
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
-  AddVectoredExceptionHandler(1, IgnoreDebugPrint);
+  IgnoreDebugPrintExceptions();
   ::testing::InitGoogleTest(&argc, argv);
   if (argc != 2) {
     std::fprintf(stderr, "usage: res_exe_tests PATH-TO-clockmaze.exe\n");
