@@ -32,11 +32,14 @@ Cell *CellAt(const Maze &maze, std::int32_t row, std::int32_t col) {
 }
 
 bool LocateCell(const Maze &maze, const Cell *cell, std::int32_t &row, std::int32_t &col) {
-  if (cell == nullptr)
+  if (cell == nullptr || maze.grid == nullptr)
     return false;
   for (std::int32_t r = 0; r < maze.rowCount; ++r) {
+    Cell *const *cells = maze.grid[r];
+    if (cells == nullptr)
+      continue;
     for (std::int32_t c = 0; c < maze.colCount; ++c) {
-      if (CellAt(maze, r, c) == cell) {
+      if (cells[c] == cell) {
         row = r;
         col = c;
         return true;
