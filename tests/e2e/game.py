@@ -45,6 +45,16 @@ class Game:
         self.session.click(x + 200, y + 10)
         self.session.wait_focus(self.dialog)
 
+    def buttons_drawn(self, image=None):
+        """Whether both buttons show on the screen: more than their background colour in them."""
+        image = image or self.session.shot()
+        for button in self.dialog_buttons().values():
+            left, top, right, bottom = button["rect"]
+            block = image.block(left, top, right - left, bottom - top)
+            if block is None or len({block[i:i + 3] for i in range(0, len(block), 3)}) < 3:
+                return False
+        return True
+
     def read_face(self, image=None):
         image = image or self.session.shot()
         return read_clock(image, self.dialog["client"][:2], self.art)

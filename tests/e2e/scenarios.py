@@ -27,17 +27,18 @@ def clock(ctx):
         expect(buttons[1]["text"] == "Играть", f'button 1 reads "{buttons[1]["text"]}", not "Играть"')
         expect(buttons[2]["text"] == "Закрыть", f'button 2 reads "{buttons[2]["text"]}", not "Закрыть"')
         expect(buttons[1]["style"] & 0xF == BS_DEFPUSHBUTTON, '"Играть" is not the default button')
+        started = time.monotonic()
+        wait_for(game.buttons_drawn, 10, "the buttons to show on the screen")
+        ctx.note(f"buttons drawn {time.monotonic() - started:.1f} s after the dialog appeared")
 
         def stamped_face():
             before = time.time()
             text = game.read_face()
             return (text, before, time.time()) if seconds_of_day(text) is not None else None
         text, before, after = wait_for(stamped_face, 10, "the face to show a time made of the glyphs")
-        shown = seconds_of_day(text)
-        earliest, latest = (seconds_of_day(time.strftime("%H:%M:%S", time.localtime(t))) for t in (before - 1, after))
-        in_window = earliest <= shown <= latest if earliest <= latest else shown >= earliest or shown <= latest
-        expect(in_window, f"the face shows {text}; the local time was {time.strftime('%H:%M:%S', time.localtime(before))}"
-                          f" to {time.strftime('%H:%M:%S', time.localtime(after))}")
+        # The face was painted at most a moment before the screenshot began.
+        local = [time.strftime("%H:%M:%S", time.localtime(t)) for t in range(int(before) - 1, int(after) + 1)]
+        expect(text in local, f"the face shows {text}; the local time was {local[1]} to {local[-1]}")
 
         # With no input at all the face moves on to the next second.
         first = wait_for(stamped_face, 5, "a readable face")
@@ -80,22 +81,18 @@ def check_board(game, maze):
            f"the maze has {board.opening_count()} openings, not {ROWS * COLS - 1}: not a perfect maze")
     expect(len({board.player, board.monster, board.exit}) == 3, "two pieces share a cell")
     expect(all(board.top[0]) and all(row[0] for row in board.left), "the top or left border is open")
+    # The extra column and row: empty cells with both walls, their strokes the right and bottom
+    # border, shown as far as the client area reaches.
     border = game.art.tile_images[(True, True, "empty")]
     x0, y0, x1, y1 = maze["client"]
+    width, height = min(32, x1 - (x0 + 32 * COLS)), min(32, y1 - (y0 + 32 * ROWS))
     shot = game.session.shot()
-    for r in range(ROWS):  # the extra column's left strokes: the right border
-        width = min(32, x1 - (x0 + 32 * COLS))
-        expect(shot.block(x0 + 32 * COLS, y0 + 32 * r, width, 32) == border_part(border, width, 32),
+    for r in range(ROWS):
+        expect(shot.block(x0 + 32 * COLS, y0 + 32 * r, width, 32) == border.block(0, 0, width, 32),
                f"the right border is not drawn beside row {r}")
-    height = min(32, y1 - (y0 + 32 * ROWS))
     for c in range(COLS):
-        expect(shot.block(x0 + 32 * c, y0 + 32 * ROWS, 32, height) == border_part(border, 32, height),
+        expect(shot.block(x0 + 32 * c, y0 + 32 * ROWS, 32, height) == border.block(0, 0, 32, height),
                f"the bottom border is not drawn under column {c}")
-    return board
-
-
-def border_part(tile, width, height):
-    return tile.block(0, 0, width, height)
 
 
 def maze_window(ctx):
@@ -104,7 +101,7 @@ def maze_window(ctx):
         game.start()
         maze = game.play_by_enter()
         check_maze_window(game, maze, ctx.desktop)
-        board = check_board(game, maze)
+        check_board(game, maze)
         game.close_round(maze)
         game.click_button(game.dialog_buttons()[1])
         maze = game.wait_maze()
@@ -159,7 +156,6 @@ def moves(ctx):
         # Arrows: at each cell of a walk every blocked direction first, then the step on.
         board = moved
         way = walk_away(board, 6)
-        expect(len(way) >= 2, "the player has nowhere to go but toward the monster; no walk to test")
         keys = []
         for here, there in zip(way, way[1:]):
             for step, key in (((0, -1), "Left"), ((0, 1), "Right"), ((-1, 0), "Up"), ((1, 0), "Down")):
@@ -170,7 +166,7 @@ def moves(ctx):
         game.wait_board(maze, lambda b: b.player == way[-1], 10,
                         f"the player at {way[-1]} after the keys {' '.join(keys)} from {way[0]}")
 
-        # The monster keeps stepping once a second toward the player.
+        # The monster keeps stepping about once a second toward the player.
         times = []
         last = None
 
@@ -182,10 +178,11 @@ def moves(ctx):
                        f"the monster went from {last.monster} to {seen.monster}, off its shortest way")
                 times.append(time.monotonic())
             last = seen
-            return len(times) >= 3
-        wait_for(next_step, 12, "three more monster steps")
-        intervals = [b - a for a, b in zip(times, times[1:])]
-        expect(all(0.5 <= i <= 2.0 for i in intervals), f"monster steps came {intervals} s apart, not about 1 s")
+            return len(times) >= 4
+        wait_for(next_step, 12, "four more monster steps")
+        interval = (times[-1] - times[0]) / (len(times) - 1)
+        expect(0.7 <= interval <= 1.6, f"the monster stepped every {interval:.2f} s, not about once a second")
+        ctx.note(f"the monster stepped every {interval:.2f} s")
         game.close_round(maze)
 
 

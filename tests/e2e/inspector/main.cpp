@@ -6,6 +6,7 @@
 //   closebox HWND        the screen point of a window's close box
 //   process PID          handle, GDI, window and thread counts and memory of a process
 //   desktop              the desktop window's rectangle
+//   threadcost N         this process's memory before and after starting and joining N threads
 #include "tests/e2e/inspector/process.h"
 #include "tests/e2e/inspector/windows.h"
 
@@ -63,6 +64,10 @@ int main() {
       unsigned long processId = 0;
       words >> processId;
       DescribeProcess(line, processId);
+    } else if (verb == "threadcost") {
+      int count = 0;
+      words >> count;
+      MeasureThreadCost(line, count);
     } else if (verb == "desktop") {
       DescribeDesktop(line);
     } else {

@@ -180,3 +180,30 @@ void DescribeProcess(JsonLine &line, DWORD processId) {
   Field(line, "peakWorkingSet", static_cast<long long>(memory.PeakWorkingSetSize));
   EndObject(line);
 }
+
+namespace {
+
+DWORD WINAPI DoNothing(LPVOID) { return 0; }
+
+long long PagefileUsage() {
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+  return static_cast<long long>(memory.PagefileUsage);
+}
+
+} // namespace
+
+void MeasureThreadCost(JsonLine &line, int count) {
+  const long long before = PagefileUsage();
+  for (int i = 0; i < count; ++i) {
+    const OwnedHandle thread = Own(CreateThread(nullptr, 0, DoNothing, nullptr, 0, nullptr));
+    if (thread)
+      WaitForSingleObject(thread.get(), INFINITE);
+  }
+  BeginObject(line);
+  Field(line, "threads", static_cast<long long>(count));
+  Field(line, "pagefileBefore", before);
+  Field(line, "pagefileAfter", PagefileUsage());
+  EndObject(line);
+}

@@ -7,3 +7,7 @@
 #include "platform/platform.h"
 
 void DescribeProcess(JsonLine &line, DWORD processId);
+
+// Starts and joins count threads that do nothing, in this process, and tells its memory before
+// and after: what a thread's life costs here, beside any program's own use.
+void MeasureThreadCost(JsonLine &line, int count);
