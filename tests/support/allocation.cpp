@@ -6,16 +6,26 @@
 
 namespace {
 
-thread_local long allocationsBeforeFailure = -1;
+// How many more allocations may succeed before one fails; -1 while none is to fail. Process-wide
+// rather than per thread: under Wine here thread-local state touched from operator new breaks
+// GoogleTest's failure reports, and no test arms a failure while another thread allocates.
+std::atomic<long> allocationsBeforeFailure{-1};
 std::atomic<std::int64_t> liveBlocks{0};
 
-void *Allocate(std::size_t size) noexcept {
-  if (allocationsBeforeFailure == 0) {
-    allocationsBeforeFailure = -1; // one failure, then the heap works again
-    return nullptr;
+bool FailThisAllocation() noexcept {
+  const long left = allocationsBeforeFailure.load();
+  if (left == 0) {
+    StopFailingAllocations(); // one failure, then the heap works again
+    return true;
   }
-  if (allocationsBeforeFailure > 0)
-    --allocationsBeforeFailure;
+  if (left > 0)
+    allocationsBeforeFailure.store(left - 1);
+  return false;
+}
+
+void *Allocate(std::size_t size) noexcept {
+  if (FailThisAllocation())
+    return nullptr;
   void *block = std::malloc(size == 0 ? 1 : size);
   if (block != nullptr)
     liveBlocks.fetch_add(1, std::memory_order_relaxed);
@@ -38,8 +48,8 @@ void *AllocateOrThrow(std::size_t size) {
 
 } // namespace
 
-void FailAllocationAfter(long allowed) { allocationsBeforeFailure = allowed; }
-void StopFailingAllocations() { allocationsBeforeFailure = -1; }
+void FailAllocationAfter(long allowed) { allocationsBeforeFailure.store(allowed); }
+void StopFailingAllocations() { allocationsBeforeFailure.store(-1); }
 std::int64_t LiveAllocations() { return liveBlocks.load(); }
 
 void *operator new(std::size_t size) { return AllocateOrThrow(size); }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-// The allocation after `allowed` more successful ones, on this thread, fails with std::bad_alloc
+// The allocation after `allowed` more successful ones fails with std::bad_alloc
 // (or yields none for the nothrow forms); the ones after it succeed again.
 void FailAllocationAfter(long allowed);
 void StopFailingAllocations();
