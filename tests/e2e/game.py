@@ -6,7 +6,7 @@ import time
 from art import Art
 from board import Unreadable, read_board
 from clock import read_clock
-from session import DIALOG_CAPTION, Failure, wait_for
+from session import Failure, wait_for
 
 MAZE_SIZE = (969, 675)
 BOX_CLASS = "#32770"  # dialogs, message boxes among them
@@ -191,4 +191,4 @@ def expect(condition, message):
         raise Failure(message)
 
 
-__all__ = ["Game", "MAZE_SIZE", "DIALOG_CAPTION", "centred", "expect", "Failure", "wait_for"]
+__all__ = ["Game", "MAZE_SIZE", "centred", "expect", "Failure", "wait_for"]

@@ -18,7 +18,7 @@ sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from art import Art  # noqa: E402
 from game import Game  # noqa: E402
 from scenarios import SCENARIOS  # noqa: E402
-from session import Failure, Session  # noqa: E402
+from session import Failure, Session, program_options  # noqa: E402
 
 
 class Context:
@@ -61,9 +61,7 @@ class Context:
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--inspector", required=True)
-    parser.add_argument("--art", required=True)
+    program_options(parser)
     parser.add_argument("--work", required=True)
     parser.add_argument("scenarios", nargs="+", choices=sorted(SCENARIOS))
     args = parser.parse_args()

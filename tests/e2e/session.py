@@ -7,6 +7,7 @@ import queue
 import shutil
 import signal
 import subprocess
+import sys
 import threading
 import time
 
@@ -22,6 +23,21 @@ DIALOG_CAPTION = "Часы с игрой"
 
 class Failure(Exception):
     """A scenario's expectation not met; the runner adds a screenshot."""
+
+
+def program_options(parser):
+    """The options every command here takes: the program, the inspector and the art."""
+    for option in ("--exe", "--inspector", "--art"):
+        parser.add_argument(option, required=True)
+
+
+def run_tool(name, main):
+    """Runs a command's main; a Failure becomes a message and exit code 1."""
+    try:
+        sys.exit(main())
+    except Failure as failure:
+        print(f"{name}: FAILED: {failure}", file=sys.stderr)
+        sys.exit(1)
 
 
 def wait_for(condition, timeout, what, interval=0.05):

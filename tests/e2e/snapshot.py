@@ -14,7 +14,7 @@ from game import Game  # noqa: E402
 from images import crop, write_png  # noqa: E402
 from plans import plan_finish  # noqa: E402
 from scenarios import expect_box, new_round  # noqa: E402
-from session import Failure, Session, wait_for  # noqa: E402
+from session import Session, program_options, run_tool, wait_for  # noqa: E402
 
 
 def save(session, window, path):
@@ -25,8 +25,8 @@ def save(session, window, path):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    for option in ("--exe", "--inspector", "--art", "--out"):
-        parser.add_argument(option, required=True)
+    program_options(parser)
+    parser.add_argument("--out", required=True)
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     with tempfile.TemporaryDirectory(prefix="clockmaze-snapshot.") as work:
@@ -52,8 +52,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print(f"snapshot: failed: {failure}", file=sys.stderr)
-        sys.exit(1)
+    run_tool("snapshot", main)

@@ -22,7 +22,7 @@ from board import keys_along  # noqa: E402
 from clock import seconds_of_day  # noqa: E402
 from game import Game, expect  # noqa: E402
 from plans import plan_caught, plan_finish, walk_away  # noqa: E402
-from session import Failure, Session, wait_for  # noqa: E402
+from session import Failure, Session, program_options, run_tool, wait_for  # noqa: E402
 
 # Wine takes the working set and the page-file figure from the Linux process's status (its resident
 # and its data memory); GetGuiResources is unimplemented there and reading the GDI table needs
@@ -66,8 +66,7 @@ def grew(first, last, field, allowance):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    for option in ("--exe", "--inspector", "--art"):
-        parser.add_argument(option, required=True)
+    program_options(parser)
     parser.add_argument("--rounds", type=int, default=200)
     parser.add_argument("--mix", default="close,finish,caught")
     parser.add_argument("--work", default=None)
@@ -129,8 +128,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except Failure as failure:
-        print(f"soak: FAILED: {failure}", file=sys.stderr)
-        sys.exit(1)
+    run_tool("soak", main)
