@@ -56,3 +56,10 @@ def walk_away(board, length):
             if n not in way and n not in (toward_monster, board.monster, board.exit):
                 stack.append(way + [n])
     return best
+
+
+def roomy(board):
+    """True when the monster is far from the player and the player has room to walk away from
+    it; None otherwise (a round to pass over)."""
+    far = len(board.path(board.player, board.monster)) > 8 and len(walk_away(board, 6)) > 3
+    return True if far else None
