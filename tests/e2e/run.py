@@ -18,7 +18,7 @@ sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from art import Art  # noqa: E402
 from game import Game  # noqa: E402
 from scenarios import SCENARIOS  # noqa: E402
-from session import Failure, Session, program_options  # noqa: E402
+from session import Failure, Session, end_on_sigterm, program_options  # noqa: E402
 
 
 class Context:
@@ -65,6 +65,7 @@ def main():
     parser.add_argument("--work", required=True)
     parser.add_argument("scenarios", nargs="+", choices=sorted(SCENARIOS))
     args = parser.parse_args()
+    end_on_sigterm()
     os.makedirs(args.work, exist_ok=True)
     art = Art(args.art)
     failed = 0

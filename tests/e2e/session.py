@@ -31,8 +31,15 @@ def program_options(parser):
         parser.add_argument(option, required=True)
 
 
+def end_on_sigterm():
+    """Makes a termination (ctest's on a timeout, say) unwind like an error, so that every Session
+    still ends the processes it started."""
+    signal.signal(signal.SIGTERM, lambda number, frame: sys.exit(128 + number))
+
+
 def run_tool(name, main):
     """Runs a command's main; a Failure becomes a message and exit code 1."""
+    end_on_sigterm()
     try:
         sys.exit(main())
     except Failure as failure:
