@@ -6,6 +6,7 @@
 #include "maze/moves.h"
 #include "view/maze_view.h"
 
+#include <algorithm>
 #include <new>
 
 GameParams gameParams;
@@ -18,6 +19,10 @@ namespace {
 
 constexpr char MAZE_CLASS[] = "MAZE";
 
+// The maze window's outer size: the tiles of the playable cells, plus room for frame and caption.
+constexpr LONG MazeWindowWidth(std::int32_t cols) { return cols * TILE_SIZE + 9; }
+constexpr LONG MazeWindowHeight(std::int32_t rows) { return rows * TILE_SIZE + 35; }
+
 // The round's end has begun (an outcome is being announced, or the window is going): later
 // outcome messages, such as one from a monster step already under way, are not announced.
 bool roundEnding;
@@ -29,8 +34,14 @@ void StartMonsterTicker() {
     monsterTickerHandle = CreateThread(nullptr, 0, MonsterTickerThread, &monsterParams, 0, nullptr);
 }
 
-// Ends the current round's ticker for good; it has ended when this returns.
-void StopMonsterTicker() { StopThread(monsterTickerHandle, monsterParams.stop); }
+// Tells the current round's ticker to take no further step and end.
+void SignalMonsterTicker() {
+  if (monsterParams.stop != nullptr)
+    SetEvent(monsterParams.stop);
+}
+
+// Waits until the current round's ticker has ended, and releases it.
+void EndMonsterTicker() { StopThread(monsterTickerHandle, monsterParams.stop); }
 
 void OnKeyDown(HWND window, WPARAM key) {
   if (monsterStarted == 0)
@@ -67,8 +78,7 @@ void AnnounceOutcome(HWND window, const OutcomeBox &box) {
   // The monster takes no further step: the maze already refuses every step once it has an
   // outcome, and the signal lets the ticker end. It cannot be waited for here, since it may be
   // the one waiting for this very message.
-  if (monsterParams.stop != nullptr)
-    SetEvent(monsterParams.stop);
+  SignalMonsterTicker();
   MessageBoxA(window, box.text, box.caption, box.style);
   DestroyWindow(window);
 }
@@ -98,11 +108,20 @@ LRESULT CALLBACK MazeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     OnKeyDown(window, wParam);
     return 1;
   case WM_DESTROY:
+    // The ticker is only told here: this may run inside the outcome it is still sending, and it
+    // can end only once that send returns. The game thread waits for it when its loop is over.
     roundEnding = true;
     monsterStarted = 0;
-    StopMonsterTicker();
+    SignalMonsterTicker();
     PostQuitMessage(0);
     return 0;
+  case WM_GETMINMAXINFO: {
+    // The window keeps its size on a desktop smaller than the maze.
+    auto *limits = reinterpret_cast<MINMAXINFO *>(lParam);
+    limits->ptMaxTrackSize.x = std::max<LONG>(limits->ptMaxTrackSize.x, MazeWindowWidth(gameParams.cols));
+    limits->ptMaxTrackSize.y = std::max<LONG>(limits->ptMaxTrackSize.y, MazeWindowHeight(gameParams.rows));
+    return 0;
+  }
   case WM_MAZE_FINISHED:
     AnnounceOutcome(window, FINISHED_BOX);
     return 1;
@@ -154,7 +173,7 @@ DWORD WINAPI GameThread(LPVOID parameter) {
 
   const std::int32_t rows = params->rows;
   const std::int32_t cols = params->cols;
-  const HWND window = CreateMazeWindow(params->owner, rows * TILE_SIZE + 35, cols * TILE_SIZE + 9, &maze);
+  const HWND window = CreateMazeWindow(params->owner, MazeWindowHeight(rows), MazeWindowWidth(cols), &maze);
   if (window != nullptr) {
     if (programClosing) {
       DestroyWindow(window); // the dialog closed while this round was being built
@@ -168,6 +187,7 @@ DWORD WINAPI GameThread(LPVOID parameter) {
       DispatchMessageA(&message);
     }
     DestroyWindow(window);
+    EndMonsterTicker(); // it has ended before the maze it steps on is torn down
   }
   UnregisterClassA(MAZE_CLASS, GetModuleHandleA(nullptr));
   DestroyMaze(maze);
