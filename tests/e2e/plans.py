@@ -32,6 +32,16 @@ def plan_caught(board):
     return keys_along(way)
 
 
+def plan_waylaid(board):
+    """Keys that start the monster and walk the player part of the way toward it, stopping well
+    short, so that the monster's own step catches the player; None unless the way is short and
+    avoids the exit."""
+    keys = plan_caught(board)
+    if keys is None or len(keys) > 20:
+        return None
+    return ["space"] + keys[:max(0, (len(keys) - 4) // 2)]
+
+
 def exit_eaten_steps(board):
     """How many steps the monster needs to reach the exit when the exit lies on its only way to a
     player who stands still, or None when it does not."""

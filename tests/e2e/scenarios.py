@@ -6,7 +6,7 @@ import time
 from board import COLS, ROWS, keys_along
 from clock import seconds_of_day
 from game import MAZE_SIZE, Failure, centred, expect, wait_for
-from plans import exit_eaten_steps, plan_caught, plan_finish, roomy, walk_away
+from plans import exit_eaten_steps, plan_caught, plan_finish, plan_waylaid, roomy, walk_away
 
 WS_CAPTION, WS_SYSMENU, WS_THICKFRAME = 0x00C00000, 0x00080000, 0x00040000
 WS_MINIMIZEBOX, WS_MAXIMIZEBOX, BS_DEFPUSHBUTTON = 0x00020000, 0x00010000, 0x1
@@ -247,16 +247,13 @@ def finish_round(ctx, game):
 
 
 def caught_round(ctx, game, walk_in):
-    """Being caught: the player walks into the monster, or walks half way and waits for it, so that
+    """Being caught: the player walks into the monster, or stops short and waits for it, so that
     the monster's own step raises the outcome."""
-    def steer(keys):
-        game.steer(keys if walk_in else ["space"] + keys[:max(0, (len(keys) - 4) // 2)], delay_ms=60)
-    def fits(board):
-        keys = plan_caught(board)
-        return keys if keys is not None and (walk_in or len(keys) <= 20) else None
-    board, keys, _, icon = end_round(ctx, game, "caught", fits, "a short way to the monster that avoids the exit",
-                                     steer, lambda b, k: len(k) + 30, attempts=30)
-    ctx.note(f"caught {'walking in' if walk_in else 'waiting'}: {len(keys)} cells apart")
+    board, keys, _, icon = end_round(ctx, game, "caught", plan_caught if walk_in else plan_waylaid,
+                                     "a short way to the monster that avoids the exit",
+                                     lambda k: game.steer(k, delay_ms=60), lambda b, k: 60, attempts=30)
+    ctx.note(f"caught {'walking in' if walk_in else 'waiting'}: {len(board.path(board.player, board.monster)) - 1} "
+             "cells apart")
     return board, icon
 
 
@@ -372,14 +369,11 @@ def box_up(game):
 
 def monster_box_up(game):
     """The monster's own step raised the box: its ticker is still inside that step."""
-    def near(board):
-        keys = plan_caught(board)
-        return keys if keys is not None and len(keys) <= 12 else None
-    maze, board, _ = new_round(game, near, "a monster near the player", 30)
+    maze, board, keys = new_round(game, plan_waylaid, "a short way to the monster that avoids the exit", 30)
     maze = game.uncover_dialog(maze)
     game.session.wait_focus(maze)
-    game.steer(["space"])
-    game.wait_box(maze, 30)
+    game.steer(keys, delay_ms=60)
+    game.wait_box(maze, 60)
 
 
 def after_second_play(game):
