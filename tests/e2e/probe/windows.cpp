@@ -1,4 +1,4 @@
-#include "tests/e2e/inspector/windows.h"
+#include "tests/e2e/probe/windows.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "tests/e2e/inspector/json.h"
+#include "tests/e2e/probe/json.h"
 
 #include <cstdio>
 

@@ -7,8 +7,8 @@
 //   process PID          handle, GDI, window and thread counts and memory of a process
 //   desktop              the desktop window's rectangle
 //   threadcost N         this process's memory before and after starting and joining N threads
-#include "tests/e2e/inspector/process.h"
-#include "tests/e2e/inspector/windows.h"
+#include "tests/e2e/probe/process.h"
+#include "tests/e2e/probe/windows.h"
 
 #include <cstdlib>
 #include <sstream>

@@ -2,7 +2,7 @@
 // of one window, and where a window's close box is.
 #pragma once
 
-#include "tests/e2e/inspector/json.h"
+#include "tests/e2e/probe/json.h"
 
 #include "platform/platform.h"
 

@@ -2,7 +2,7 @@
 // memory, the figures a long run watches for leaks.
 #pragma once
 
-#include "tests/e2e/inspector/json.h"
+#include "tests/e2e/probe/json.h"
 
 #include "platform/platform.h"
 

@@ -1,4 +1,4 @@
-#include "tests/e2e/inspector/process.h"
+#include "tests/e2e/probe/process.h"
 
 #include <psapi.h>
 #include <tlhelp32.h>
