@@ -5,7 +5,7 @@ import time
 
 from art import Art
 from board import Unreadable, read_board
-from clock import read_clock
+from clock import read_clock, seconds_of_day
 from session import Failure, wait_for
 
 MAZE_SIZE = (969, 675)
@@ -30,7 +30,10 @@ class Game:
     # The program and its dialog.
 
     def start(self):
+        """Starts the program and waits until its dialog shows on the screen, face and all, as a
+        user waits to see a window before clicking on it."""
         self.program, self.dialog = self.session.launch(self.exe)
+        wait_for(lambda: seconds_of_day(self.read_face()) is not None, 20, "the dialog's face on the screen")
         return self.dialog
 
     def own_windows(self):
